@@ -1,0 +1,77 @@
+// The capture loop: read what waits, wait without spinning when nothing does.
+#include "launch/emulator_runner.h"
+
+#include <array>
+#include <chrono>
+
+#include "launch/output_normaliser.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::size_t kChunkSize = 8191;
+// Long enough to cost nothing while a child is silent, short enough to keep painting.
+constexpr std::chrono::milliseconds kWaitSlice(50);
+// After the child has ended, grandchildren may keep writing; take no more than any pipe holds.
+constexpr std::size_t kDrainLimit = 1 << 20;
+
+void AppendToPane(OutputPane& pane, std::string_view text) {
+    const std::size_t length = pane.GetTextLength();
+    pane.SetSel(length, length);
+    pane.ScrollCaret();
+    pane.ReplaceSel(text);
+    const std::size_t lines = pane.GetLineCount();
+    pane.LineScroll(0, lines);
+}
+
+}  // namespace
+
+bool CEmulatorRunner::RunAndCapture(OutputPane& pane, std::string workingDirectory,
+                                    std::string commandLine) {
+    pane.SetText("");
+    std::unique_ptr<ChildProcess> child = m_processes.NewChild();
+    if (!child->CreatePipe()) {
+        m_messageBox.Show(kPipeErrorText, MessageIcon::Exclamation);
+        return false;
+    }
+    if (!child->Start(commandLine, workingDirectory)) {
+        m_messageBox.Show(kProcessErrorText, MessageIcon::Exclamation);
+        return false;
+    }
+
+    OutputNormaliser normaliser(pane.LineBreak());
+    std::array<char, kChunkSize + 1> chunk;
+    std::string text;
+    text.reserve(2 * chunk.size());
+    bool ended = false;
+    std::size_t drained = 0;
+    for (;;) {
+        const std::size_t count = child->Read(chunk.data(), kChunkSize);
+        if (count > 0) {
+            text.clear();
+            normaliser.Normalise(std::string_view(chunk.data(), count), text);
+            AppendToPane(pane, text);
+            m_host.KeepAlive();
+            if (ended && (drained += count) >= kDrainLimit) {
+                break;
+            }
+            continue;
+        }
+        if (ended) {
+            break;
+        }
+        switch (child->WaitForDataOrEnd(kWaitSlice)) {
+            case ChildProcess::WaitResult::DataWaiting:
+                break;
+            case ChildProcess::WaitResult::Ended:
+                ended = true;  // one more pass takes what is still in the pipe
+                break;
+            case ChildProcess::WaitResult::TimedOut:
+                m_host.KeepAlive();
+                break;
+        }
+    }
+    return true;
+}
+
+}  // namespace velmora
