@@ -7,8 +7,8 @@ namespace velmora {
 namespace {
 
 bool IsShellSafe(unsigned char c) {
-    return std::isalnum(c) != 0 || std::string_view("@%+=:,./_-").find(static_cast<char>(c)) !=
-                                       std::string_view::npos;
+    return std::isalnum(c) != 0 ||
+           std::string_view("@%+=:,./_-").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 // Single quotes keep every byte literal; a quote inside is closed, escaped and reopened.
@@ -52,8 +52,8 @@ std::string ShDialect::ScriptText(const LaunchRequest& request,
     // An empty game name stays empty, as cmd.exe would collapse it: the emulator then starts
     // without a game.
     const std::string game = request.gameName.empty() ? std::string() : Word(request.gameName);
-    return Word(settings.MamePath) + " " + game + " -rp " + InDoubleQuotes(settings.RomPath) +
-           " " + settings.MameOptions + "\n";
+    return Word(settings.MamePath) + " " + game + " -rp " + InDoubleQuotes(settings.RomPath) + " " +
+           settings.MameOptions + "\n";
 }
 
 }  // namespace velmora

@@ -9,7 +9,9 @@ namespace velmora {
 CAboutDlg::CAboutDlg(DialogRunner& runner)
     : CDialog(IDD_ABOUTBOX, runner), m_strVersion(kVersionPrefix) {}
 
-void CAboutDlg::DoDataExchange(DataExchange& dx) { DDX_Text(dx, IDC_VERSION, m_strVersion); }
+void CAboutDlg::DoDataExchange(DataExchange& dx) {
+    DDX_Text(dx, IDC_VERSION, m_strVersion);
+}
 
 bool CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();

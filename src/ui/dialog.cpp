@@ -11,7 +11,9 @@ void DDX_Text(DataExchange& dx, int id, std::string& value) {
     }
 }
 
-int CDialog::DoModal() { return m_runner.RunModal(*this); }
+int CDialog::DoModal() {
+    return m_runner.RunModal(*this);
+}
 
 bool CDialog::OnInitDialog() {
     UpdateData(false);
@@ -37,7 +39,9 @@ void CDialog::OnOK() {
     }
 }
 
-void CDialog::OnCancel() { EndDialog(kIdCancel); }
+void CDialog::OnCancel() {
+    EndDialog(kIdCancel);
+}
 
 bool CDialog::UpdateData(bool saveAndValidate) {
     if (m_view == nullptr) {

@@ -40,7 +40,9 @@ void CPathSetupDlg::OnOkButton() {
     CDialog::OnOK();
 }
 
-void CPathSetupDlg::OnCancel() { CDialog::OnCancel(); }
+void CPathSetupDlg::OnCancel() {
+    CDialog::OnCancel();
+}
 
 // A confirmed Browse rewrites all three edits from the members, so text typed since the last
 // exchange is replaced.

@@ -64,9 +64,13 @@ bool CVelmoraDlg::OnSysCommand(unsigned id) {
     return false;
 }
 
-void CVelmoraDlg::OnFileExit() { OnOK(); }
+void CVelmoraDlg::OnFileExit() {
+    OnOK();
+}
 
-void CVelmoraDlg::OnHelpAbout() { ShowAbout(); }
+void CVelmoraDlg::OnHelpAbout() {
+    ShowAbout();
+}
 
 void CVelmoraDlg::ShowAbout() {
     CAboutDlg about(m_services.dialogs);

@@ -27,13 +27,19 @@ TEST_P(CutTest, KeepsBeforeAndDropsThroughTheLastOccurrence) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, CutTest,
     ::testing::Values(CutCase{"pacman.zip", '.', "pacman", "zip"},
-                      CutCase{"a.b.zip", '.', "a.b", "zip"}, CutCase{"galaga", '.', "galaga", "galaga"},
-                      CutCase{"", '.', "", ""}, CutCase{"C:\\MAME\\mame.exe", '\\', "C:\\MAME", "mame.exe"},
+                      CutCase{"a.b.zip", '.', "a.b", "zip"},
+                      CutCase{"galaga", '.', "galaga", "galaga"}, CutCase{"", '.', "", ""},
+                      CutCase{"C:\\MAME\\mame.exe", '\\', "C:\\MAME", "mame.exe"},
                       CutCase{"C:\\", '\\', "C:", ""}, CutCase{"\\", '\\', "", ""},
                       // 0x95 0x5C is one Shift-JIS character whose trail byte looks like '\'.
                       CutCase{"C:\\\x95\x5C", '\\', "C:", "\x95\x5C"},
                       CutCase{"\x95\x5C", '\\', "\x95\x5C", "\x95\x5C"},
-                      CutCase{"\x81\x2E" "a.b", '.', "\x81\x2E" "a", "b"},
+                      CutCase{"\x81\x2E"
+                              "a.b",
+                              '.',
+                              "\x81\x2E"
+                              "a",
+                              "b"},
                       // A lead byte at the end has no trail; the search must not run past it.
                       CutCase{"a\\\x95", '\\', "a", "\x95"}));
 
@@ -44,7 +50,8 @@ TEST(CutTest, TrailBytesMatchOnlyInASingleByteCodePage) {
 
 TEST(CutTest, LocaleCodePageWalksUtf8ByCharacters) {
     const LocaleCodePage locale;
-    EXPECT_EQ(KeepBeforeLast("/roms/\xC3\xA9t\xC3\xA9.zip", '.', locale), "/roms/\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(KeepBeforeLast("/roms/\xC3\xA9t\xC3\xA9.zip", '.', locale),
+              "/roms/\xC3\xA9t\xC3\xA9");
     EXPECT_EQ(DropThroughLast("/usr/games/mame", '/', locale), "mame");
 }
 

@@ -35,8 +35,8 @@ TEST_F(EmulatorRunnerTest, ReportsEachFailureAfterClearingThePane) {
         bool startFails;
         const char* message;
     };
-    for (const FailureCase& failure : {FailureCase{true, false, kPipeErrorText},
-                                       FailureCase{false, true, kProcessErrorText}}) {
+    for (const FailureCase& failure :
+         {FailureCase{true, false, kPipeErrorText}, FailureCase{false, true, kProcessErrorText}}) {
         processes.script.pipeFails = failure.pipeFails;
         processes.script.startFails = failure.startFails;
         messageBox.shown.clear();

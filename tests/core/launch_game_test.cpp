@@ -47,9 +47,9 @@ TEST_F(LaunchGameTest, WritesTheBatchFileAndRunsItInTheEmulatorDirectory) {
 }
 
 TEST_F(LaunchGameTest, DropsOneTrailingSeparatorOfTheTemporaryDirectory) {
-    for (const auto& [directory, path] : {std::pair{"C:\\TEMP\\", "C:\\TEMP\\mame.bat"},
-                                          std::pair{"C:\\", "C:\\mame.bat"},
-                                          std::pair{"C:\\TEMP", "C:\\TEMP\\mame.bat"}}) {
+    for (const auto& [directory, path] :
+         {std::pair{"C:\\TEMP\\", "C:\\TEMP\\mame.bat"}, std::pair{"C:\\", "C:\\mame.bat"},
+          std::pair{"C:\\TEMP", "C:\\TEMP\\mame.bat"}}) {
         scriptFile.temporaryDirectory = directory;
         Launch("pacman.zip");
         EXPECT_EQ(FakeChildProcess::startedCommandLine, path);

@@ -28,20 +28,15 @@ TEST_P(OutputNormaliserTest, MakesEveryLineEndingOneBreakAndLosesNothing) {
 using S = std::string;
 INSTANTIATE_TEST_SUITE_P(
     Chunks, OutputNormaliserTest,
-    ::testing::Values(NormaliseCase{{"ab\rcd"}, "ab\r\ncd"},
-                      NormaliseCase{{"ab\r\ncd"}, "ab\r\ncd"},
-                      NormaliseCase{{"ab\ncd"}, "ab\r\ncd"},
-                      NormaliseCase{{"\n\rx"}, "\r\n\r\nx"},
-                      NormaliseCase{{"x\r\r\n"}, "x\r\n\r\n"},
-                      NormaliseCase{{"x\r\ry"}, "x\r\n\r\ny"},
-                      NormaliseCase{{"\rab"}, "\r\nab"},
-                      NormaliseCase{{"ab\r", "\ncd"}, "ab\r\ncd"},
-                      NormaliseCase{{"ab\r", "cd"}, "ab\r\ncd"},
-                      NormaliseCase{{"ab\r", "\r", "\n"}, "ab\r\n\r\n"},
-                      NormaliseCase{{"ab\n", "\ncd"}, "ab\r\n\r\ncd"},
-                      NormaliseCase{{S("a\0b", 3)}, "ab"},
-                      NormaliseCase{{S("\0\0", 2), "x"}, "x"},
-                      NormaliseCase{{"", "a"}, "a"}));
+    ::testing::Values(
+        NormaliseCase{{"ab\rcd"}, "ab\r\ncd"}, NormaliseCase{{"ab\r\ncd"}, "ab\r\ncd"},
+        NormaliseCase{{"ab\ncd"}, "ab\r\ncd"}, NormaliseCase{{"\n\rx"}, "\r\n\r\nx"},
+        NormaliseCase{{"x\r\r\n"}, "x\r\n\r\n"}, NormaliseCase{{"x\r\ry"}, "x\r\n\r\ny"},
+        NormaliseCase{{"\rab"}, "\r\nab"}, NormaliseCase{{"ab\r", "\ncd"}, "ab\r\ncd"},
+        NormaliseCase{{"ab\r", "cd"}, "ab\r\ncd"},
+        NormaliseCase{{"ab\r", "\r", "\n"}, "ab\r\n\r\n"},
+        NormaliseCase{{"ab\n", "\ncd"}, "ab\r\n\r\ncd"}, NormaliseCase{{S("a\0b", 3)}, "ab"},
+        NormaliseCase{{S("\0\0", 2), "x"}, "x"}, NormaliseCase{{"", "a"}, "a"}));
 
 TEST(OutputNormaliserTest, UsesThePanesOwnLineBreak) {
     OutputNormaliser normaliser("\n");
