@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,6 +36,13 @@ int OpenPidFd(pid_t pid) {
 
 // Runs in the forked child: only async-signal-safe calls until exec.
 [[noreturn]] void ExecChild(const char* directory, char* const argv[], int outFd, int errorFd) {
+    // exec keeps ignored signals ignored and blocked ones blocked. A front end may ignore
+    // SIGPIPE or block signals for its own sake; the emulator must start with the defaults, or
+    // a writer into a closed pipe complains instead of ending, and signals never arrive.
+    ::signal(SIGPIPE, SIG_DFL);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
     int nullFd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     if (::chdir(directory) == 0 && nullFd >= 0 && ::dup2(nullFd, STDIN_FILENO) >= 0 &&
         ::dup2(outFd, STDOUT_FILENO) >= 0 && ::dup2(outFd, STDERR_FILENO) >= 0) {
@@ -67,8 +75,7 @@ bool PosixChildProcess::CreatePipe() {
     return true;
 }
 
-bool PosixChildProcess::Start(const std::string& commandLine,
-                              const std::string& workingDirectory) {
+bool PosixChildProcess::Start(const std::string& commandLine, const std::string& workingDirectory) {
     // The child reports a failed chdir or exec through this pipe; exec closes it on success.
     int status[2];
     if (::pipe2(status, O_CLOEXEC) != 0) {
@@ -144,7 +151,9 @@ ChildProcess::WaitResult PosixChildProcess::WaitForDataOrEnd(std::chrono::millis
             fds[count++] = {m_readFd, POLLIN, 0};
         }
         const bool watchPid = !m_ended && m_pidFd >= 0;
+        int pidIndex = -1;
         if (watchPid) {
+            pidIndex = static_cast<int>(count);
             fds[count++] = {m_pidFd, POLLIN, 0};
         }
         if (m_ended) {
@@ -154,8 +163,9 @@ ChildProcess::WaitResult PosixChildProcess::WaitForDataOrEnd(std::chrono::millis
             }
             return WaitResult::Ended;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
-                                                                                 Clock::now());
+        // Rounded up: rounded down, poll wakes just short of the deadline and the rest of the
+        // slice goes by in polls with a zero timeout, a spin of up to a millisecond per slice.
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
         int waitMs = static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
         if (!watchPid) {
             waitMs = std::min(waitMs, kReapIntervalMs);
@@ -173,7 +183,9 @@ ChildProcess::WaitResult PosixChildProcess::WaitForDataOrEnd(std::chrono::millis
                 m_pipeClosed = true;  // nothing more can come; only the child's end is awaited
             }
         }
-        if (ReapIfEnded()) {
+        // With a pidfd, waitpid is only worth asking once the pidfd has said so.
+        const bool mayHaveEnded = !watchPid || (ready > 0 && fds[pidIndex].revents != 0);
+        if (mayHaveEnded && ReapIfEnded()) {
             continue;  // report data still waiting before the end
         }
         if (Clock::now() >= deadline) {

@@ -32,7 +32,9 @@ std::string PosixScriptFile::TemporaryDirectory() {
 
 ScriptFile::Result PosixScriptFile::Write(const std::string& path, std::string_view content) {
     const std::size_t slash = path.rfind('/');
-    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash);
+    const std::string directory = slash == std::string::npos ? "."
+                                  : slash == 0               ? "/"
+                                                             : path.substr(0, slash);
     if (!IsPrivateDirectory(directory)) {
         return Result::CannotOpen;
     }
