@@ -7,3 +7,6 @@ bash tools/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+# The Windows program, cross-built and tested under Wine.
+bash tools/test-windows.sh

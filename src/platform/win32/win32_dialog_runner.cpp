@@ -1,0 +1,18 @@
+// Picks the window class for a dialog: the main window has messages of its own.
+#include "platform/win32/win32_dialog_runner.h"
+
+#include "platform/win32/main_window.h"
+
+namespace velmora::win32 {
+
+int Win32DialogRunner::RunModal(CDialog& dialog) {
+    HWND owner = m_windows.ActiveOwner();
+    if (auto* main = dynamic_cast<CVelmoraDlg*>(&dialog)) {
+        MainWindow window(*main, m_windows, m_instance, m_host);
+        return window.Run(owner);
+    }
+    CoreDialogWindow window(dialog, m_windows, m_instance);
+    return window.Run(owner);
+}
+
+}  // namespace velmora::win32
