@@ -39,6 +39,13 @@ bool CEmulatorRunner::RunAndCapture(OutputPane& pane, std::string workingDirecto
         return false;
     }
 
+    // Pairs LaunchStarted with LaunchEnded however the loop is left.
+    struct Launch {
+        explicit Launch(RunnerHost& host) : host(host) { host.LaunchStarted(); }
+        ~Launch() { host.LaunchEnded(); }
+        RunnerHost& host;
+    } launch(m_host);
+
     OutputNormaliser normaliser(pane.LineBreak());
     std::array<char, kChunkSize + 1> chunk;
     std::string text;

@@ -6,8 +6,12 @@ namespace velmora {
 class RunnerHost {
 public:
     virtual ~RunnerHost() = default;
-    // Called often while a child runs: paint and show output, but take no input.
+    // A child has started: until LaunchEnded the windows take no input.
+    virtual void LaunchStarted() {}
+    // Called often while a child runs: paint and show output.
     virtual void KeepAlive() = 0;
+    // The child has ended and all its output is in the pane.
+    virtual void LaunchEnded() {}
 };
 
 }  // namespace velmora

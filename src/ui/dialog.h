@@ -51,6 +51,8 @@ public:
     virtual bool OnCommand(unsigned id);
     // A double-click on the list box id.
     virtual void OnListDoubleClick(int) {}
+    // A system-menu command; true when handled here, else the platform's default applies.
+    virtual bool OnSysCommand(unsigned) { return false; }
 
     virtual void OnOK();
     virtual void OnCancel();

@@ -18,8 +18,7 @@ public:
     bool OnInitDialog() override;
     bool OnCommand(unsigned id) override;
     void OnListDoubleClick(int id) override;
-    // True when the command was handled here; otherwise the platform's default applies.
-    bool OnSysCommand(unsigned id);
+    bool OnSysCommand(unsigned id) override;
 
     void OnFileExit();
     void OnHelpAbout();

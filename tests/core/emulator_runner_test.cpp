@@ -45,6 +45,7 @@ TEST_F(EmulatorRunnerTest, ReportsEachFailureAfterClearingThePane) {
         ASSERT_EQ(messageBox.shown.size(), 1u);
         EXPECT_EQ(messageBox.shown[0].first, failure.message);
         EXPECT_EQ(messageBox.shown[0].second, MessageIcon::Exclamation);
+        EXPECT_EQ(host.started, 0);
     }
 }
 
@@ -60,6 +61,8 @@ TEST_F(EmulatorRunnerTest, SilentChildLeavesThePaneEmptyAndKeepsTheWindowAlive) 
     EXPECT_TRUE(Run());
     EXPECT_EQ(pane.Text(), "");
     EXPECT_EQ(host.keepAliveCalls, 3);
+    EXPECT_EQ(host.started, 1);
+    EXPECT_EQ(host.ended, 1);
 }
 
 TEST_F(EmulatorRunnerTest, TwentyThousandWaitingBytesArriveInOrderInChunksOfAtMost8191) {

@@ -24,8 +24,12 @@ public:
 
 class FakeRunnerHost : public RunnerHost {
 public:
+    void LaunchStarted() override { ++started; }
     void KeepAlive() override { ++keepAliveCalls; }
+    void LaunchEnded() override { ++ended; }
+    int started = 0;
     int keepAliveCalls = 0;
+    int ended = 0;
 };
 
 class FakeScriptFile : public ScriptFile {

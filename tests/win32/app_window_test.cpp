@@ -12,6 +12,7 @@
 #include "platform/win32/win32_file_picker.h"
 #include "platform/win32/win32_message_box.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_runner_host.h"
 #include "platform/win32/win32_script_file.h"
 #include "res/resource.h"
 #include "win32_test_support.h"
@@ -105,7 +106,7 @@ protected:
     void RunProgram() {
         win32::WindowStack windows;
         win32::Win32RunnerHost host(windows);
-        win32::Win32DialogRunner dialogs(::GetModuleHandleA(nullptr), windows, host);
+        win32::Win32DialogRunner dialogs(::GetModuleHandleA(nullptr), windows);
         win32::Win32FilePicker picker(windows);
         win32::Win32SettingsRegistry settings;
         win32::Win32MessageBox messageBox(windows);

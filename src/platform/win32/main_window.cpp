@@ -25,11 +25,6 @@ std::optional<INT_PTR> MainWindow::HandleMessage(UINT message, WPARAM wParam, LP
     }
 }
 
-void MainWindow::OnListDoubleClick(int id) {
-    CoreDialogWindow::OnListDoubleClick(id);
-    m_host.LaunchEnded();
-}
-
 void MainWindow::PaintMinimized() {
     PAINTSTRUCT paint{};
     HDC dc = ::BeginPaint(Handle(), &paint);

@@ -1,29 +1,24 @@
-// The main window: system menu commands, the minimized icon and the end of a launch.
+// The main window: system menu commands and the minimized icon.
 #pragma once
 
 #include "platform/win32/win32_core_dialog.h"
-#include "platform/win32/win32_runner_host.h"
-#include "ui/velmora_dlg.h"
 
 namespace velmora::win32 {
 
 class MainWindow final : public CoreDialogWindow {
 public:
-    MainWindow(CVelmoraDlg& dialog, WindowStack& windows, HINSTANCE instance, Win32RunnerHost& host)
+    MainWindow(CDialog& dialog, WindowStack& windows, HINSTANCE instance)
         : CoreDialogWindow(dialog, windows, instance),
           m_dialog(dialog),
-          m_host(host),
           m_icon(LoadAppIcon(instance)) {}
 
 protected:
     std::optional<INT_PTR> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnListDoubleClick(int id) override;
 
 private:
     void PaintMinimized();
 
-    CVelmoraDlg& m_dialog;
-    Win32RunnerHost& m_host;
+    CDialog& m_dialog;
     HICON m_icon;
 };
 

@@ -2,13 +2,14 @@
 #include "platform/win32/win32_dialog_runner.h"
 
 #include "platform/win32/main_window.h"
+#include "res/resource.h"
 
 namespace velmora::win32 {
 
 int Win32DialogRunner::RunModal(CDialog& dialog) {
     HWND owner = m_windows.ActiveOwner();
-    if (auto* main = dynamic_cast<CVelmoraDlg*>(&dialog)) {
-        MainWindow window(*main, m_windows, m_instance, m_host);
+    if (dialog.TemplateId() == IDD_VELMORA_DIALOG) {
+        MainWindow window(dialog, m_windows, m_instance);
         return window.Run(owner);
     }
     CoreDialogWindow window(dialog, m_windows, m_instance);

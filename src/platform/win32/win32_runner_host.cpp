@@ -16,13 +16,16 @@ bool IsInput(UINT message) {
 
 }  // namespace
 
-void Win32RunnerHost::KeepAlive() {
+void Win32RunnerHost::LaunchStarted() {
     HWND main = m_windows.MainWindow();
     if (m_disabled == nullptr && main != nullptr && ::IsWindowEnabled(main)) {
         m_focus = ::GetFocus();
         ::EnableWindow(main, FALSE);
         m_disabled = main;
     }
+}
+
+void Win32RunnerHost::KeepAlive() {
     MSG message{};
     for (int i = 0; i < kMessagesPerCall && ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
          ++i) {

@@ -12,11 +12,12 @@ class Win32RunnerHost final : public RunnerHost {
 public:
     explicit Win32RunnerHost(WindowStack& windows) : m_windows(windows) {}
 
-    // Disables the main window on the first call of a launch, then runs every waiting message
-    // except input, which is dropped.
+    // Disables the main window, as a modal dialog would.
+    void LaunchStarted() override;
+    // Runs every waiting message except input, which is dropped.
     void KeepAlive() override;
-    // Gives the main window its input and its focus back after a launch.
-    void LaunchEnded();
+    // Gives the main window its input and its focus back.
+    void LaunchEnded() override;
 
 private:
     WindowStack& m_windows;

@@ -18,7 +18,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     WindowStack windows;
     Win32RunnerHost host(windows);
-    Win32DialogRunner dialogs(instance, windows, host);
+    Win32DialogRunner dialogs(instance, windows);
     Win32FilePicker picker(windows);
     Win32SettingsRegistry settings;
     Win32MessageBox messageBox(windows);
