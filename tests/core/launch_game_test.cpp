@@ -3,35 +3,27 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_output_pane.h"
-#include "fakes/fake_services.h"
-#include "launch/cmd_dialect.h"
+#include "fakes/fake_app.h"
 
 namespace velmora {
 namespace {
 
+using testing::FakeApp;
 using testing::FakeChildProcess;
-using testing::FakeMessageBox;
 using testing::FakeOutputPane;
-using testing::FakeProcessFactory;
-using testing::FakeRunnerHost;
-using testing::FakeScriptFile;
 
 class LaunchGameTest : public ::testing::Test {
 protected:
     void Launch(std::string_view entryText) {
-        LaunchGame(entryText, settings, pane, services, [this] { ++setupPathsCalls; });
+        LaunchGame(entryText, settings, pane, app.services.launch, [this] { ++setupPathsCalls; });
     }
 
     PathSettings settings{"C:\\MAME\\mame.exe", "C:\\MAME\\roms", "-window"};
-    CmdDialect dialect;
-    DoubleByteCodePage codePage{IsShiftJisLeadByte};
-    FakeScriptFile scriptFile;
-    FakeProcessFactory processes;
-    FakeMessageBox messageBox;
-    FakeRunnerHost host;
+    FakeApp app;
+    testing::FakeScriptFile& scriptFile = app.scriptFile;
+    testing::FakeProcessFactory& processes = app.processes;
+    testing::FakeMessageBox& messageBox = app.messageBox;
     FakeOutputPane pane;
-    LaunchServices services{dialect, codePage, scriptFile, processes, messageBox, host};
     int setupPathsCalls = 0;
 };
 

@@ -84,26 +84,18 @@ TEST_F(ProgramTest, CancelAtFirstStartLeavesAnEmptyListAndWritesNothing) {
     EXPECT_FALSE(QFile::exists(UserConfigFile()));
 }
 
+// The user's own file serves first; the machine-wide one when the user has none.
 TEST_F(ProgramTest, StoredSettingsFillTheListWithoutAsking) {
-    WriteSettings(UserConfigFile(), {"RomPath=" + MakeRomFolder(Scratch("roms")),
-                                     "MamePath=/usr/games/mame", "MameOptions="});
-    ModalScript script;
-    script.Then(kMainTitle, [](QWidget* window) {
-        EXPECT_EQ(ListedRoms(window).size(), 3);
-        Press(window, Qt::Key_Escape);
-    });
-    script.RunProgram();
-}
-
-TEST_F(ProgramTest, MachineWideSettingsServeWhenTheUserHasNone) {
-    WriteSettings(SystemConfigFile(), {"RomPath=" + MakeRomFolder(Scratch("roms")),
-                                       "MamePath=/usr/games/mame", "MameOptions="});
-    ModalScript script;
-    script.Then(kMainTitle, [](QWidget* window) {
-        EXPECT_EQ(ListedRoms(window).size(), 3);
-        Press(window, Qt::Key_Escape);
-    });
-    script.RunProgram();
+    for (const QString& file : {SystemConfigFile(), UserConfigFile()}) {
+        WriteSettings(file, {"RomPath=" + MakeRomFolder(Scratch("roms")),
+                             "MamePath=/usr/games/mame", "MameOptions="});
+        ModalScript script;
+        script.Then(kMainTitle, [](QWidget* window) {
+            EXPECT_EQ(ListedRoms(window).size(), 3);
+            Press(window, Qt::Key_Escape);
+        });
+        script.RunProgram();
+    }
 }
 
 // Every way out of the main window ends the program; none of them launches the selection.

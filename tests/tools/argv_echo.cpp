@@ -12,21 +12,7 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-
-void PrintHex(const char* label, const std::string& bytes) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string line = label;
-    line += ' ';
-    for (unsigned char c : bytes) {
-        line += kDigits[c >> 4];
-        line += kDigits[c & 0x0f];
-    }
-    line += '\n';
-    std::fwrite(line.data(), 1, line.size(), stdout);
-}
-
-}  // namespace
+#include "hex_line.h"
 
 int main(int argc, char* argv[]) {
     std::string cwd(4096, '\0');
@@ -37,9 +23,9 @@ int main(int argc, char* argv[]) {
         cwd.resize(cwd.size() * 2);
     }
     cwd.resize(cwd.find('\0'));
-    PrintHex("cwd", cwd);
+    PrintHexLine("cwd", cwd);
     for (int i = 0; i < argc; ++i) {
-        PrintHex("arg", argv[i]);
+        PrintHexLine("arg", argv[i]);
     }
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
