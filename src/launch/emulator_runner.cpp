@@ -1,14 +1,18 @@
 // The capture loop: read what waits, wait without spinning when nothing does.
 #include "launch/emulator_runner.h"
 
-#include <array>
+#include <algorithm>
 #include <chrono>
+#include <vector>
 
 #include "launch/output_normaliser.h"
 
 namespace velmora {
 namespace {
 
+// One pipe buffer per read: smaller reads keep waking the writer for a few bytes each.
+constexpr std::size_t kReadSize = 64 * 1024;
+// The most the pane is given at once.
 constexpr std::size_t kChunkSize = 8191;
 // Long enough to cost nothing while a child is silent, short enough to keep painting.
 constexpr std::chrono::milliseconds kWaitSlice(50);
@@ -47,17 +51,19 @@ bool CEmulatorRunner::RunAndCapture(OutputPane& pane, std::string workingDirecto
     } launch(m_host);
 
     OutputNormaliser normaliser(pane.LineBreak());
-    std::array<char, kChunkSize + 1> chunk;
-    std::string text;
-    text.reserve(2 * chunk.size());
+    std::vector<char> buffer(kReadSize);
+    std::vector<char> text(normaliser.MaxOutput(kChunkSize));
     bool ended = false;
     std::size_t drained = 0;
     for (;;) {
-        const std::size_t count = child->Read(chunk.data(), kChunkSize);
+        const std::size_t count = child->Read(buffer.data(), buffer.size());
         if (count > 0) {
-            text.clear();
-            normaliser.Normalise(std::string_view(chunk.data(), count), text);
-            AppendToPane(pane, text);
+            for (std::size_t done = 0; done < count; done += kChunkSize) {
+                const std::string_view piece(buffer.data() + done,
+                                             std::min(kChunkSize, count - done));
+                const std::size_t length = normaliser.Normalise(piece, text.data());
+                AppendToPane(pane, std::string_view(text.data(), length));
+            }
             m_host.KeepAlive();
             if (ended && (drained += count) >= kDrainLimit) {
                 break;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,37 @@ TEST(OutputNormaliserTest, UsesThePanesOwnLineBreak) {
     std::string out;
     normaliser.Normalise("a\r\nb\rc\n", out);
     EXPECT_EQ(out, "a\nb\nc\n");
+}
+
+// Long chunks take the wide scan; every special byte at every offset must still be found.
+TEST(OutputNormaliserTest, FindsLineEndingsAtEveryOffsetOfLongChunks) {
+    const std::string special("\r\n\0", 3);
+    const std::string plain("abcdefghijklmnop");
+    std::mt19937 random(7);
+    for (int round = 0; round < 500; ++round) {
+        std::string chunk(random() % 100, 'x');
+        for (char& c : chunk) {
+            c = random() % 4 == 0 ? special[random() % special.size()]
+                                  : plain[random() % plain.size()];
+        }
+        std::string expected;
+        bool afterCr = false;
+        for (char c : chunk) {
+            if (c == '\0') {
+                continue;
+            }
+            if (c == '\r' || (c == '\n' && !afterCr)) {
+                expected += "\r\n";
+            } else if (c != '\n') {
+                expected += c;
+            }
+            afterCr = c == '\r';
+        }
+        OutputNormaliser normaliser("\r\n");
+        std::string out;
+        normaliser.Normalise(chunk, out);
+        ASSERT_EQ(out, expected) << "round " << round;
+    }
 }
 
 }  // namespace
