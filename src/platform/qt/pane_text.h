@@ -17,6 +17,7 @@ public:
     std::size_t LineCount() const { return m_lineStarts.Size(); }
     // The text of line index, without its line break.
     std::string_view Line(std::size_t index) const;
+    std::size_t LineStart(std::size_t index) const { return m_lineStarts[index]; }
     std::size_t LineOf(std::size_t position) const;
     std::string_view All() const { return {m_bytes.Data(), m_bytes.Size()}; }
     // The longest line in bytes, a cheap first guess at the widest one.
