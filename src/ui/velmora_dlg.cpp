@@ -78,17 +78,15 @@ void CVelmoraDlg::ShowAbout() {
 }
 
 void CVelmoraDlg::OnDblclkRomList() {
-    std::string entryText;
-    if (m_listRoms != nullptr) {
-        const int selected = m_listRoms->GetCurSel();
-        if (selected >= 0) {
-            entryText = m_listRoms->GetText(selected);
-        }
-    }
-    const PathSettings settings{m_strMamePath, m_strRomPath, m_strMameOptions};
-    if (m_editOutput == nullptr) {
+    if (m_listRoms == nullptr || m_editOutput == nullptr) {
         return;
     }
+    std::string entryText;
+    const int selected = m_listRoms->GetCurSel();
+    if (selected >= 0) {
+        entryText = m_listRoms->GetText(selected);
+    }
+    const PathSettings settings{m_strMamePath, m_strRomPath, m_strMameOptions};
     LaunchGame(entryText, settings, *m_editOutput, m_services.launch, [this] { OnSetupPaths(); });
 }
 
