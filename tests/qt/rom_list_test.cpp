@@ -68,6 +68,8 @@ TEST_F(RomListTest, RefreshReplacesTheEntriesAndClearsTheSelection) {
         EXPECT_EQ(list.Count(), 3);
         EXPECT_EQ(list.GetCurSel(), -1);
     }
+    // The pickers then open where the ROMs are.
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(QString::fromStdString(roms)).canonicalPath());
 }
 
 TEST_F(RomListTest, AFolderThatCannotBeListedChangesNothing) {
@@ -78,6 +80,8 @@ TEST_F(RomListTest, AFolderThatCannotBeListedChangesNothing) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(list.DirList(bad));
         EXPECT_EQ(list.Count(), 3);
+        EXPECT_EQ(QDir::current().canonicalPath(),
+                  QDir(QString::fromStdString(roms)).canonicalPath());
     }
 }
 

@@ -1,6 +1,8 @@
 // Listing and sorting by the user's locale, ignoring case.
 #include "platform/qt/qt_rom_list.h"
 
+#include <unistd.h>
+
 #include <QCollator>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
@@ -82,6 +84,9 @@ bool QtRomList::DirList(const std::string& directory) {
     }
     m_model->Reset(std::move(sorted));
     selectionModel()->clear();
+    // The file pickers open in the current directory, so the ROM picker starts where the
+    // ROMs are, as it does on Windows.
+    ::chdir(directory.c_str());
     return true;
 }
 
