@@ -1,25 +1,20 @@
 // Building a shell line in which file names stay one argument each, byte for byte.
 #include "launch/sh_dialect.h"
 
-#include <cctype>
+#include <algorithm>
 
 namespace velmora {
 namespace {
 
-bool IsShellSafe(unsigned char c) {
-    return std::isalnum(c) != 0 ||
-           std::string_view("@%+=:,./_-").find(static_cast<char>(c)) != std::string_view::npos;
+// ASCII letters, digits and a few marks mean nothing to the shell, whatever the locale.
+bool IsShellSafe(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           std::string_view("@%+=:,./_-").find(c) != std::string_view::npos;
 }
 
 // Single quotes keep every byte literal; a quote inside is closed, escaped and reopened.
 std::string Word(std::string_view text) {
-    bool safe = true;
-    for (char c : text) {
-        // isalnum depends on the locale; only ASCII counts as safe.
-        const auto byte = static_cast<unsigned char>(c);
-        safe = safe && byte < 0x80 && IsShellSafe(byte);
-    }
-    if (safe) {
+    if (std::all_of(text.begin(), text.end(), IsShellSafe)) {
         return std::string(text);
     }
     std::string out = "'";

@@ -23,6 +23,11 @@ struct LaunchCase {
     const char* gameName;
 };
 
+// Test names and failure messages show the case's label, not its bytes.
+void PrintTo(const LaunchCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
 // Names a ROM file may have; unquoted, each would split the line, expand a variable or run the
 // canary batch file.
 const LaunchCase kCases[] = {
